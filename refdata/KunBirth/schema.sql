@@ -1,0 +1,2 @@
+-- KunBirth.dll: the scrambled article texts.
+create table Noter (Cid text not null primary key, Tite text, content text);
