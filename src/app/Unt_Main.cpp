@@ -120,7 +120,7 @@ TFrmmain::TFrmmain(QWidget* parent) : QMainWindow(parent) {
 }
 
 void TFrmmain::BuildMenus() {
-  menuBar()->setFixedHeight(kMenuHeight);
+  menuBar()->setMinimumHeight(kMenuHeight);
   for (const auto& title : kTopMenus) topMenus.push_back(menuBar()->addMenu(Item(title)));
 }
 
@@ -178,9 +178,11 @@ QWidget* TFrmmain::BuildCommandColumn() {
   commandScroll->setObjectName(QStringLiteral("commandColumn"));
   commandScroll->setFixedWidth(kColumnWidth);
   commandScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  commandScroll->setFrameShape(QFrame::StyledPanel);
+  commandScroll->setFrameShape(QFrame::NoFrame);
   auto* column = new QWidget;
-  column->setFixedSize(kColumnWidth - 4, kCommandRowTops.back() + 22 + 4);
+  // Tall enough for the last row and a small margin; the scroll bar appears
+  // only when the window is made lower than the column.
+  column->setFixedSize(kColumnWidth, kCommandRowTops.back() + 22 + 3);
   column->setStyleSheet(QStringLiteral("background-color: #f5ead2;"));
   for (std::size_t i = 0; i < kCommandColumnCaptions.size(); ++i) {
     const int x = i % 2 == 0 ? 5 : 91;
