@@ -99,18 +99,46 @@ endfunction()
 
 # qiankun_generated_table(DB <db> OUTPUT <file> COMMAND <cmd...> [DEPENDS <targets/files>])
 # COMMAND must write an .sql or .tsv file to OUTPUT (an absolute path under the
-# build tree).
+# build tree); arguments that are paths must be absolute. The rule itself is
+# made at the top level, beside the database it feeds, so the database build
+# knows how to make the file.
 function(qiankun_generated_table)
   cmake_parse_arguments(A "" "DB;OUTPUT" "COMMAND;DEPENDS" ${ARGN})
-  add_custom_command(OUTPUT ${A_OUTPUT}
-                     COMMAND ${A_COMMAND}
-                     DEPENDS ${A_DEPENDS}
-                     COMMENT "Generating reference table ${A_OUTPUT}"
-                     VERBATIM)
+  set(deps)
+  foreach(d IN LISTS A_DEPENDS)
+    if(NOT TARGET ${d} AND NOT IS_ABSOLUTE ${d})
+      set(d ${CMAKE_CURRENT_SOURCE_DIR}/${d})
+    endif()
+    list(APPEND deps ${d})
+  endforeach()
+  get_property(count GLOBAL PROPERTY QIANKUN_GENERATED_COUNT)
+  if(NOT count)
+    set(count 0)
+  endif()
+  math(EXPR n "${count} + 1")
+  set_property(GLOBAL PROPERTY QIANKUN_GENERATED_COUNT ${n})
+  set_property(GLOBAL PROPERTY QIANKUN_GENERATED_${n}_OUTPUT ${A_OUTPUT})
+  set_property(GLOBAL PROPERTY QIANKUN_GENERATED_${n}_COMMAND ${A_COMMAND})
+  set_property(GLOBAL PROPERTY QIANKUN_GENERATED_${n}_DEPENDS ${deps})
   set_property(GLOBAL APPEND PROPERTY QIANKUN_GENERATED_${A_DB} ${A_OUTPUT})
 endfunction()
 
 function(qiankun_reference_databases)
+  get_property(count GLOBAL PROPERTY QIANKUN_GENERATED_COUNT)
+  if(count)
+    foreach(i RANGE 1 ${count})
+      get_property(output GLOBAL PROPERTY QIANKUN_GENERATED_${i}_OUTPUT)
+      get_property(command GLOBAL PROPERTY QIANKUN_GENERATED_${i}_COMMAND)
+      get_property(deps GLOBAL PROPERTY QIANKUN_GENERATED_${i}_DEPENDS)
+      get_filename_component(output_dir ${output} DIRECTORY)
+      add_custom_command(OUTPUT ${output}
+                         COMMAND ${CMAKE_COMMAND} -E make_directory ${output_dir}
+                         COMMAND ${command}
+                         DEPENDS ${deps}
+                         COMMENT "Generating reference table ${output}"
+                         VERBATIM)
+    endforeach()
+  endif()
   set(all_outputs)
   foreach(db dream KunFile KunBirth Tgcode)
     set(dir ${PROJECT_SOURCE_DIR}/refdata/${db})

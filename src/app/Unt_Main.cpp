@@ -17,10 +17,13 @@
 
 #include "app/artwork.h"
 #include "app/input_panel_items.h"
+#include "app/menu_tree.h"
 #include "common/text.h"
 #include "common/ui/fonts.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_text.h"
+
+using qk::ui::S;
 
 namespace qk::app {
 namespace {
@@ -121,7 +124,30 @@ TFrmmain::TFrmmain(QWidget* parent) : QMainWindow(parent) {
 
 void TFrmmain::BuildMenus() {
   menuBar()->setMinimumHeight(kMenuHeight);
-  for (const auto& title : kTopMenus) topMenus.push_back(menuBar()->addMenu(Item(title)));
+  std::vector<QMenu*> open;  // open[d] receives the rows of depth d + 1
+  for (const MenuRow& row : MenuTree()) {
+    open.resize(static_cast<std::size_t>(row.depth));
+    if (row.command == Command::Submenu) {
+      QMenu* menu = row.depth == 0 ? menuBar()->addMenu(Item(row.caption)) : open.back()->addMenu(Item(row.caption));
+      if (row.depth == 0) topMenus.push_back(menu);
+      open.push_back(menu);
+      continue;
+    }
+    QAction* action = open.back()->addAction(Item(row.caption));
+    action->setProperty("hint", Item(row.hint));
+    if (row.command != Command::ArticleEntry) {
+      const CommandRef command{row.command, row.argument};
+      connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+    }
+  }
+  ConnectArticleEntries();
+}
+
+void TFrmmain::ConnectArticleEntries() {
+  for (QAction* action : menuBar()->findChildren<QAction*>()) {
+    if (IsArticleHint(S(action->property("hint").toString())))
+      connect(action, &QAction::triggered, this, &TFrmmain::ArticleEntryClick);
+  }
 }
 
 QWidget* TFrmmain::BuildInputPanel() {
@@ -170,6 +196,13 @@ QWidget* TFrmmain::BuildInputPanel() {
   RzButton21 = actionButton("星宿分析", 582);
   RzButton22 = actionButton("八字简析", 649);
   RzButton23 = actionButton("每日一卦", 716);
+  const std::pair<QPushButton*, Command> actions[] = {{RzButton1, Command::FengshuiReport},
+                                                      {RzButton20, Command::XuankongReport},
+                                                      {RzButton21, Command::None},
+                                                      {RzButton22, Command::BaziReport},
+                                                      {RzButton23, Command::DailyGua}};
+  for (const auto& [button, command] : actions)
+    connect(button, &QPushButton::clicked, this, [this, command = command] { RunCommand({command}); });
   return panel;
 }
 
@@ -184,11 +217,13 @@ QWidget* TFrmmain::BuildCommandColumn() {
   // only when the window is made lower than the column.
   column->setFixedSize(kColumnWidth, kCommandRowTops.back() + 22 + 3);
   column->setStyleSheet(QStringLiteral("background-color: #f5ead2;"));
-  for (std::size_t i = 0; i < kCommandColumnCaptions.size(); ++i) {
+  for (std::size_t i = 0; i < kCommandColumn.size(); ++i) {
     const int x = i % 2 == 0 ? 5 : 91;
     const int y = kCommandRowTops[i / 2];
-    auto* button = MakeButton(column, Item(kCommandColumnCaptions[i]), x, y, 80, 22);
+    auto* button = MakeButton(column, Item(kCommandColumn[i].caption), x, y, 80, 22);
     button->setStyleSheet(QStringLiteral("background-color: #fffaf0;"));
+    const CommandRef command = kCommandColumn[i].command;
+    connect(button, &QPushButton::clicked, this, [this, command] { RunCommand(command); });
     commandButtons.push_back(button);
   }
   commandScroll->setWidget(column);
@@ -224,14 +259,18 @@ QWidget* TFrmmain::BuildResultArea() {
   btnPrint = MakeButton(bar, QStringLiteral("打印"), 388, 5, 69, 23);
   btnSave = MakeButton(bar, QStringLiteral("保存"), 460, 5, 69, 23);
   btnExit = MakeButton(bar, QStringLiteral("退出"), 532, 5, 69, 23);
-  connect(btnExit, &QPushButton::clicked, this, &TFrmmain::ExitClick);
+  const std::pair<QPushButton*, Command> barCommands[] = {{btnService, Command::Service}, {btnChat, Command::Chat},
+                                                          {btnMore, Command::HomePage},   {btnPrint, Command::None},
+                                                          {btnSave, Command::None},       {btnExit, Command::Exit}};
+  for (const auto& [button, command] : barCommands)
+    connect(button, &QPushButton::clicked, this, [this, command = command] { RunCommand({command}); });
   layout->addWidget(bar);
   return area;
 }
 
 PanelInput TFrmmain::ReadPanel() const {
   PanelInput input;
-  input.sex = qk::ui::S(CBsex->currentText());
+  input.sex = S(CBsex->currentText());
   input.dateKind = ComDate->currentIndex();
   input.year = Trim(qk::ui::S(SYear->currentText()));
   input.month = Trim(qk::ui::S(SMonth->currentText()));

@@ -3,8 +3,11 @@
 // result pane on the right, status bar below.
 #include <QMainWindow>
 #include <QPixmap>
+#include <map>
+#include <memory>
 #include <vector>
 
+#include "app/commands.h"
 #include "common/report.h"
 
 class QComboBox;
@@ -83,12 +86,29 @@ class TFrmmain : public QMainWindow {
  public slots:
   void CBFontChange();
   void ExitClick();
+  // The one command of every article library entry; it has no behaviour.
+  void ArticleEntryClick() {}
+
+ public:
+  // Runs a command as the menu bar, the panel buttons and the column do.
+  void RunCommand(CommandRef command);
+  // The window left in a modal command's slot by its last opening, if any.
+  QWidget* ModalInstance(Command command) const;
 
  private:
   QWidget* BuildInputPanel();
   QWidget* BuildCommandColumn();
   QWidget* BuildResultArea();
   void BuildMenus();
+  void ConnectArticleEntries();
+  // Frees the slot's previous instance, shows the new one modally, keeps it
+  // in the slot until the next opening.
+  void OpenModal(Command command, std::unique_ptr<QWidget> window);
+  // Shows a window that frees itself when closed; earlier ones stay open.
+  void OpenModeless(QWidget* window);
+  void RunSubsystemCommand(CommandRef command);
+
+  std::map<Command, std::unique_ptr<QWidget>> modalSlots_;
 
   int fontItemIndex_ = 5;
 };

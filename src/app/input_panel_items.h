@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "app/commands.h"
+
 namespace qk::app {
 
 inline constexpr std::array<std::string_view, 2> kSexItems{"男", "女"};
@@ -35,12 +37,29 @@ constexpr int ResultPanePointSize(int itemIndex) {
   return kSizes[itemIndex];
 }
 
-// Captions of the command column, row by row, left then right.
-inline constexpr std::array<std::string_view, 32> kCommandColumnCaptions{
-    "黄道吉日", "本日吉日", "开市吉日", "交易吉日", "嫁娶吉日", "入宅吉日", "入学吉日", "纳财吉日",
-    "订盟吉日", "安门吉日", "出行吉日", "开光吉日", "求嗣吉日", "祈福吉日", "破土吉日", "祭祀吉日",
-    "安葬吉日", "周公解析", "解梦全书", "打喷嚏占卜", "面热测占卜", "心惊测占卜", "犬吠测占卜", "眼跳测占卜",
-    "耳热测占卜", "耳鸣测占卜", "手机分析", "QQ号码分析", "数字分析", "网名分析", "生男生女", "万年历法"};
+// The command column, row by row, left then right, with what each runs.
+struct ColumnButton {
+  std::string_view caption;
+  CommandRef command;
+};
+inline constexpr std::array<ColumnButton, 32> kCommandColumn{{
+    {"黄道吉日", {Command::Almanac}},   {"本日吉日", {Command::Almanac}},
+    {"开市吉日", {Command::None}},      {"交易吉日", {Command::None}},
+    {"嫁娶吉日", {Command::None}},      {"入宅吉日", {Command::None}},
+    {"入学吉日", {Command::None}},      {"纳财吉日", {Command::None}},
+    {"订盟吉日", {Command::None}},      {"安门吉日", {Command::None}},
+    {"出行吉日", {Command::None}},      {"开光吉日", {Command::None}},
+    {"求嗣吉日", {Command::None}},      {"祈福吉日", {Command::None}},
+    {"破土吉日", {Command::None}},      {"祭祀吉日", {Command::None}},
+    {"安葬吉日", {Command::None}},      {"周公解析", {Command::None}},
+    {"解梦全书", {Command::None}},      {"打喷嚏占卜", {Command::Omen, 0}},
+    {"面热测占卜", {Command::Omen, 1}}, {"心惊测占卜", {Command::Omen, 2}},
+    {"犬吠测占卜", {Command::Omen, 3}}, {"眼跳测占卜", {Command::Omen, 4}},
+    {"耳热测占卜", {Command::Omen, 5}}, {"耳鸣测占卜", {Command::Omen, 6}},
+    {"手机分析", {Command::Mobile}},    {"QQ号码分析", {Command::QQNumber}},
+    {"数字分析", {Command::AnyNumber}}, {"网名分析", {Command::NetName}},
+    {"生男生女", {Command::Gender}},    {"万年历法", {Command::Calendar}},
+}};
 inline constexpr std::array<int, 16> kCommandRowTops{5, 32, 59, 86, 113, 140, 167, 194,
                                                      222, 249, 276, 303, 330, 357, 384, 411};
 
