@@ -1,0 +1,19 @@
+#pragma once
+// Look-ups of the Four Pillars tables in Tgcode.dll. Each gives the trimmed
+// value, or the empty text when no row matches or the file cannot be read.
+#include <string>
+#include <string_view>
+
+namespace qk::bazi {
+
+// Ten god of a stem seen from the day stem; key = day stem + other stem (甲丙).
+std::string LookupTenGod(std::string_view stemPair);
+
+// Na-yin of a pillar; key = stem + branch (甲子).
+std::string LookupNayin(std::string_view pillar);
+
+// Five-element class (金 木 水 火 土) of one character; the text is trimmed
+// first and an empty text finds nothing.
+std::string LookupCharElement(std::string_view character);
+
+}  // namespace qk::bazi
