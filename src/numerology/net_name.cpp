@@ -1,5 +1,6 @@
 #include "numerology/net_name.h"
 
+#include <algorithm>
 #include <array>
 
 #include "numerology/hanzi_to_pinyin.h"
@@ -48,6 +49,15 @@ char DigitAsLetter(char c) { return c == '0' ? 'J' : static_cast<char>('A' + (c 
 std::string_view NetNameTrait(std::string_view letter) {
   if (letter.size() != 1 || letter[0] < 'a' || letter[0] > 'z') return {};
   return kTraits[static_cast<std::size_t>(letter[0] - 'a')];
+}
+
+std::optional<std::string> NetNameInputProblem(std::string_view trimmedName) {
+  if (trimmedName.empty()) return std::string(kNetNameEmptyMessage);
+  // Characters, not bytes: every byte that does not continue a UTF-8 sequence starts one.
+  const auto characters = std::count_if(trimmedName.begin(), trimmedName.end(),
+                                        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+  if (characters > kMaxNetNameLength) return std::string("网名最多18个字符，请缩短后再试。");
+  return std::nullopt;
 }
 
 NetNameLines AnalyseNetName(std::string_view trimmedName) {

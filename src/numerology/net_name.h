@@ -1,5 +1,6 @@
 #pragma once
 // Net names: the last letter of a name's pinyin initials picks a trait.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,10 @@ struct NetNameLines {
   std::string nameLine;   // "你的网名：" + name
   std::string traitLine;  // "你的性格：" + trait, or the failure text
 };
+
+// Why a trimmed name cannot be analysed (empty, or longer than the edit box
+// takes), or nullopt when it can.
+std::optional<std::string> NetNameInputProblem(std::string_view trimmedName);
 
 // Analyses a trimmed, non-empty name.
 NetNameLines AnalyseNetName(std::string_view trimmedName);

@@ -34,6 +34,13 @@ TEST(NetNameTrait, OnlyOneLowerCaseLetterIsAKey) {
   for (const char* key : {"A", "?", "", "ab", "1"}) EXPECT_EQ(NetNameTrait(key), "") << key;
 }
 
+TEST(NetNameInputProblem, EmptyOrLongerThanTheEditBox) {
+  EXPECT_EQ(NetNameInputProblem("").value_or(""), "请输入你的网名！");
+  EXPECT_FALSE(NetNameInputProblem("一二三四五六七八九十一二三四五六七八"));  // 18 characters
+  EXPECT_EQ(NetNameInputProblem("一二三四五六七八九十一二三四五六七八九").value_or(""),
+            "网名最多18个字符，请缩短后再试。");
+}
+
 TEST(UpperLatin, ChangesOnlyLatinLetters) { EXPECT_EQ(UpperLatin("qq号abcZ1ａ"), "QQ号ABCZ1ａ"); }
 
 }  // namespace

@@ -1,0 +1,82 @@
+#include "numerology/ui/number_window.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "common/text.h"
+#include "common/ui/messages.h"
+#include "common/ui/qt_text.h"
+#include "numerology/number81.h"
+#include "numerology/ui/window_support.h"
+
+namespace qk::numerology::ui {
+
+using qk::ui::Q;
+using qk::ui::S;
+
+NumberVerdictWindow::NumberVerdictWindow(const NumberWindowTexts& texts, QWidget* parent)
+    : QDialog(parent), emptyMessage_(texts.emptyMessage) {
+  constexpr int kWidth = 388;
+  SetUpFixedDialog(this, Q(texts.caption), kWidth, texts.clientHeight);
+
+  grpInput = new QGroupBox(this);
+  grpInput->setGeometry(8, 4, kWidth - 16, 58);
+  lblInput = MakeFieldLabel(Q(texts.inputLabel), grpInput, 6, 22, 72);
+  edtmun = MakeUpperCaseEdit(grpInput, kMaxNumberLength, true, [this] { RzButton1Click(); });
+  edtmun->setGeometry(82, 22, 150, 22);
+  RzButton1 = new QPushButton(QStringLiteral("测算"), grpInput);
+  RzButton1->setGeometry(242, 21, 56, 24);
+  RzButton2 = new QPushButton(QStringLiteral("关闭"), grpInput);
+  RzButton2->setGeometry(306, 21, 56, 24);
+
+  grpResult = new QGroupBox(QStringLiteral("测算结果"), this);
+  grpResult->setGeometry(8, 68, kWidth - 16, texts.clientHeight - 76);
+  lblNumber = MakeFieldLabel(Q(texts.numberLabel), grpResult, 4, 24, 80);
+  MakeFieldLabel(QStringLiteral("状态："), grpResult, 4, 52, 80);
+  MakeFieldLabel(QStringLiteral("吉凶："), grpResult, 4, 80, 80);
+  MakeFieldLabel(QStringLiteral("具体表现："), grpResult, 4, 108, 80);
+  const int fieldWidth = grpResult->width() - 98;
+  edtNumber = new QLineEdit(grpResult);
+  edtState = new QLineEdit(grpResult);
+  edtGrade = new QLineEdit(grpResult);
+  int y = 24;
+  for (QLineEdit* field : {edtNumber, edtState, edtGrade}) {
+    field->setReadOnly(true);
+    field->setGeometry(88, y, fieldWidth, 22);
+    y += 28;
+  }
+  edtGrade->setStyleSheet(QStringLiteral("color: red;"));
+  MemoShow = new QPlainTextEdit(grpResult);
+  MemoShow->setReadOnly(true);
+  MemoShow->setGeometry(88, 108, fieldWidth, grpResult->height() - 116);
+
+  for (QPushButton* button : {RzButton1, RzButton2}) button->setAutoDefault(false);
+  connect(RzButton1, &QPushButton::clicked, this, &NumberVerdictWindow::RzButton1Click);
+  connect(RzButton2, &QPushButton::clicked, this, &NumberVerdictWindow::RzButton2Click);
+  edtmun->setFocus();
+}
+
+void NumberVerdictWindow::RzButton1Click() {
+  const std::string number = Trim(S(edtmun->text()));
+  if (number.empty()) {
+    qk::ui::ShowInfo(Q(emptyMessage_));
+    return;
+  }
+  const auto verdict = NumberVerdict81(number);
+  if (!verdict) {
+    qk::ui::ShowError(Q(NotAnIntegerMessage(number)));
+    return;
+  }
+  const VerdictFields fields = SplitVerdict(*verdict);
+  edtNumber->setText(Q(number));
+  edtState->setText(Q(fields.verdict));
+  edtGrade->setText(Q(fields.grade));
+  MemoShow->setPlainText(Q(fields.personality));
+}
+
+void NumberVerdictWindow::RzButton2Click() { close(); }
+
+}  // namespace qk::numerology::ui
