@@ -97,9 +97,11 @@ void TFrmQigua::BuildModes() {
   GroupBox2 = new QGroupBox(QStringLiteral("起卦方式"), this);
   GroupBox2->setGeometry(166, kMargin, 120, 104);
   RzRadioButton1 = new QRadioButton(QStringLiteral("投币"), GroupBox2);
-  RzRadioButton1->setGeometry(16, 30, 96, 22);
+  RzRadioButton1->move(16, 30);
+  RzRadioButton1->adjustSize();
   RzRadioButton2 = new QRadioButton(QStringLiteral("电脑自动"), GroupBox2);
-  RzRadioButton2->setGeometry(16, 62, 96, 22);
+  RzRadioButton2->move(16, 62);
+  RzRadioButton2->adjustSize();
   RzRadioButton2->setChecked(true);
   connect(RzRadioButton1, &QRadioButton::clicked, this, [this] { RzRadioButton1Click(); });
   connect(RzRadioButton2, &QRadioButton::clicked, this, [this] { RzRadioButton2Click(); });
@@ -176,6 +178,8 @@ std::optional<CoinFace> TFrmQigua::SlotFace(int coin) const {
 void TFrmQigua::SetSlot(int coin, std::optional<CoinFace> face) {
   slotFaces_[coin - 1] = face;
   QLabel* slot = Slot(coin);
+  // The coin covers its caption; the caption would show through the hole.
+  slotCaptions[coin - 1]->setVisible(!face);
   if (face)
     slot->setPixmap(qk::divination::ui::CoinPicture(*face));
   else

@@ -14,7 +14,7 @@ namespace {
 // 388 × 283 outside, less the frame and title bar.
 constexpr int kClientWidth = 372;
 constexpr int kClientHeight = 245;
-constexpr int kNoteHeight = 62;
+constexpr int kNoteHeight = 74;
 
 }  // namespace
 
@@ -30,6 +30,7 @@ TFormOnther::TFormOnther(QWidget* parent)
     auto* memo = new QPlainTextEdit(PageControl1);
     memo->setReadOnly(true);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #FFFBEA; color: black; }"));
     memo->setPlainText(qk::ui::Q(qk::divination::OmenPageText(page)));
     PageControl1->addWidget(memo);
