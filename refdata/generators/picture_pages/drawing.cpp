@@ -8,6 +8,7 @@
 #include <QPolygonF>
 #include <QtMath>
 
+#include <algorithm>
 #include <functional>
 #include <stdexcept>
 
@@ -457,11 +458,39 @@ void DrawPerson(QPainter& p, const QRectF& r) {
 }
 
 void DrawScreen(QPainter& p, const QRectF& r) {
-  Outline(p, QColor(0xE8, 0xD5, 0xA8));
   const int panels = 4;
+  if (r.width() >= 40 && r.height() >= 40) {
+    // Seen from the front: four framed panels with a landscape.
+    const double w = r.width() / panels;
+    for (int i = 0; i < panels; ++i) {
+      const QRectF panel(r.left() + i * w, r.top(), w, r.height() * 0.92);
+      p.setPen(QPen(kInk, 1));
+      p.setBrush(QColor(0x8B, 0x5A, 0x2B));
+      p.drawRect(panel);
+      p.setBrush(QColor(0xF6, 0xEB, 0xD0));
+      const QRectF inner = panel.adjusted(w * 0.12, w * 0.12, -w * 0.12, -w * 0.12);
+      p.drawRect(inner);
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(0x7E, 0x9C, 0x80));
+      QPolygonF hill;
+      hill << QPointF(inner.left(), inner.bottom()) << QPointF(inner.center().x(), inner.top() + inner.height() * 0.45)
+           << QPointF(inner.right(), inner.bottom());
+      p.drawPolygon(hill);
+      p.setPen(QPen(kInk, 1));
+      p.setBrush(QColor(0x6B, 0x45, 0x20));
+      p.drawRect(QRectF(panel.left() + w * 0.2, panel.bottom(), w * 0.1, r.height() * 0.08));
+      p.drawRect(QRectF(panel.right() - w * 0.3, panel.bottom(), w * 0.1, r.height() * 0.08));
+    }
+    return;
+  }
+  // Seen from above: a folded zigzag along the long side.
+  const bool tall = r.height() > r.width();
   QPolygonF zig;
-  for (int i = 0; i <= panels; ++i) zig << QPointF(r.left() + r.width() * i / panels, (i % 2) ? r.top() : r.bottom());
-  QPen pen(QColor(0x8B, 0x5A, 0x2B), std::max(3.0, std::min(r.width(), r.height()) * 0.3));
+  for (int i = 0; i <= panels; ++i) {
+    if (tall) zig << QPointF((i % 2) ? r.right() : r.left(), r.top() + r.height() * i / panels);
+    else zig << QPointF(r.left() + r.width() * i / panels, (i % 2) ? r.top() : r.bottom());
+  }
+  QPen pen(QColor(0x8B, 0x5A, 0x2B), std::clamp(std::min(r.width(), r.height()) * 0.3, 3.0, 6.0));
   pen.setJoinStyle(Qt::MiterJoin);
   p.setPen(pen);
   p.drawPolyline(zig);
@@ -507,11 +536,7 @@ void DrawFu(QPainter& p, const QRectF& r) {
   p.drawPolygon(diamond);
   p.setPen(QColor(0x22, 0x22, 0x22));
   p.setFont(Font(s * 0.42, true));
-  p.save();
-  p.translate(c);
-  p.rotate(180);  // hung upside down: 福到
-  p.drawText(QRectF(-s / 2, -s / 2, s, s), Qt::AlignCenter, QStringLiteral("福"));
-  p.restore();
+  p.drawText(r, Qt::AlignCenter, QStringLiteral("福"));
 }
 
 void DrawBeast(QPainter& p, const QRectF& r) {
@@ -771,8 +796,14 @@ void Run(QPainter& p, const QString& line) {
     const auto& painters = ItemPainters();
     const auto it = painters.find(a.Word(1));
     if (it == painters.end()) throw std::runtime_error("unknown item " + a.Word(1).toStdString());
-    const QRectF r(a.Num(2), a.Num(3), a.Num(4), a.Num(5));
+    // A negative width mirrors the object, so a beast can face either way.
+    const bool mirrored = a.Num(4) < 0;
+    const QRectF r(a.Num(2), a.Num(3), std::abs(a.Num(4)), a.Num(5));
     p.save();
+    if (mirrored) {
+      p.translate(2 * r.center().x(), 0);
+      p.scale(-1, 1);
+    }
     (*it)(p, r);
     p.restore();
     Label(p, QPointF(r.center().x(), r.bottom() + 10), a.Rest(6));
@@ -808,6 +839,14 @@ void Run(QPainter& p, const QString& line) {
     p.restore();
   } else if (name == "arrow" || name == "darrow") {
     Arrow(p, QPointF(a.Num(1), a.Num(2)), QPointF(a.Num(3), a.Num(4)), a.Color(5), name == "darrow");
+  } else if (name == "arc") {
+    const QPointF c(a.Num(1), a.Num(2));
+    const double rx = a.Num(3), ry = a.Num(4);
+    p.save();
+    p.setPen(QPen(a.Color(8), a.Num(7), Qt::SolidLine, Qt::FlatCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry), qRound(a.Num(5) * 16), qRound(a.Num(6) * 16));
+    p.restore();
   } else if (name == "compass") {
     DrawCompass(p, QPointF(a.Num(1), a.Num(2)), a.Num(3));
   } else if (name == "bagua") {

@@ -8,13 +8,16 @@
 //   zone X Y W H COLOR [LABEL]        tinted area with a dashed edge, label at its foot
 //   door X Y LEN SIDE                 door in the wall SIDE (top|bottom|left|right) of a room,
 //   window X Y LEN SIDE                 starting at X,Y and running along that wall
-//   item KIND X Y W H [LABEL]         a piece of furniture or an object, label under it
+//   item KIND X Y W H [LABEL]         a piece of furniture or an object, label under it;
+//                                     a negative W mirrors it left to right
 //   rect X Y W H COLOR [LABEL]        filled box, label centred
 //   circle CX CY R COLOR [LABEL]      filled circle, label centred
 //   text X Y SIZE COLOR TEXT          text from its top left corner
 //   ctext CX CY SIZE COLOR TEXT       text centred on a point
 //   line|dline X1 Y1 X2 Y2 COLOR      solid or dashed line
 //   arrow|darrow X1 Y1 X2 Y2 COLOR    solid or dashed arrow pointing at X2,Y2
+//   arc CX CY RX RY START SPAN WIDTH COLOR
+//                                     elliptic arc, angles in degrees counter-clockwise from 3 o'clock
 //   compass CX CY R                   eight-direction rose, north up
 //   bagua CX CY R                     the eight trigrams in their directions, north up
 //   mark good|bad X Y                 a 宜 or 忌 badge centred on X,Y
