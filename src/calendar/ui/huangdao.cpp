@@ -47,6 +47,7 @@ QPlainTextEdit* Pane(QGroupBox* group, bool readOnly) {
   auto* pane = new QPlainTextEdit(group);
   pane->setGeometry(8, 20, group->width() - 16, group->height() - 28);
   pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   pane->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   pane->setReadOnly(readOnly);
   return pane;
