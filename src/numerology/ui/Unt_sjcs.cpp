@@ -22,20 +22,20 @@ TFrm_SJcs::TFrm_SJcs(QWidget* parent) : QDialog(parent) {
   num::ui::SetUpFixedDialog(this, QStringLiteral("手机号码测算"), kWidth, kHeight);
 
   grpInput = new QGroupBox(this);
-  grpInput->setGeometry(8, 4, kWidth - 16, 74);
-  num::ui::MakeFieldLabel(QStringLiteral("输入号码："), grpInput, 6, 18, 72);
+  grpInput->setGeometry(8, 2, kWidth - 16, 66);
+  num::ui::MakeFieldLabel(QStringLiteral("输入号码："), grpInput, 6, 12, 72);
   edtPhone = num::ui::MakeUpperCaseEdit(grpInput, num::kMobileNumberLength, true, [this] { RzButton1Click(); });
-  edtPhone->setGeometry(82, 18, 170, 22);
+  edtPhone->setGeometry(82, 12, 170, 22);
   RzButton1 = new QPushButton(QStringLiteral("测算"), grpInput);
-  RzButton1->setGeometry(270, 17, 60, 24);
+  RzButton1->setGeometry(270, 11, 60, 24);
   RzButton2 = new QPushButton(QStringLiteral("关闭"), grpInput);
-  RzButton2->setGeometry(340, 17, 60, 24);
+  RzButton2->setGeometry(340, 11, 60, 24);
   lblHint = new QLabel(QStringLiteral("请注意：手机号码是11位，请正确输入。"), grpInput);
-  lblHint->setGeometry(82, 46, 320, 20);
+  lblHint->setGeometry(82, 40, 320, 20);
   lblHint->setStyleSheet(QStringLiteral("color: #800000;"));
 
   grpResult = new QGroupBox(QStringLiteral("测算结果"), this);
-  grpResult->setGeometry(8, 82, kWidth - 16, 164);
+  grpResult->setGeometry(8, 72, kWidth - 16, 168);
   num::ui::MakeFieldLabel(QStringLiteral("手机号码是："), grpResult, 2, 22, 82);
   num::ui::MakeFieldLabel(QStringLiteral("状态："), grpResult, 2, 48, 82);
   num::ui::MakeFieldLabel(QStringLiteral("吉凶："), grpResult, 2, 74, 82);
@@ -53,14 +53,14 @@ TFrm_SJcs::TFrm_SJcs(QWidget* parent) : QDialog(parent) {
   edtGrade->setStyleSheet(QStringLiteral("color: red;"));
   MemoShow = new QPlainTextEdit(grpResult);
   MemoShow->setReadOnly(true);
-  MemoShow->setGeometry(88, 100, fieldWidth, 56);
+  MemoShow->setGeometry(88, 100, fieldWidth, 62);
 
   lblNote = new QLabel(QStringLiteral("注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势命运的意义是一样的。"
                                       "虽然这只是一个号码，但是它与您的生活息息相关，也代表您与所有人的沟通桥梁！"),
                        this);
   lblNote->setWordWrap(true);
   lblNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  lblNote->setGeometry(12, 250, kWidth - 24, 48);
+  lblNote->setGeometry(12, 243, kWidth - 24, 56);
 
   for (QPushButton* button : {RzButton1, RzButton2}) button->setAutoDefault(false);
   connect(RzButton1, &QPushButton::clicked, this, &TFrm_SJcs::RzButton1Click);

@@ -23,35 +23,35 @@ NumberVerdictWindow::NumberVerdictWindow(const NumberWindowTexts& texts, QWidget
   SetUpFixedDialog(this, Q(texts.caption), kWidth, texts.clientHeight);
 
   grpInput = new QGroupBox(this);
-  grpInput->setGeometry(8, 4, kWidth - 16, 58);
-  lblInput = MakeFieldLabel(Q(texts.inputLabel), grpInput, 6, 22, 72);
+  grpInput->setGeometry(8, 2, kWidth - 16, 50);
+  lblInput = MakeFieldLabel(Q(texts.inputLabel), grpInput, 6, 14, 72);
   edtmun = MakeUpperCaseEdit(grpInput, kMaxNumberLength, true, [this] { RzButton1Click(); });
-  edtmun->setGeometry(82, 22, 150, 22);
+  edtmun->setGeometry(82, 14, 150, 22);
   RzButton1 = new QPushButton(QStringLiteral("测算"), grpInput);
-  RzButton1->setGeometry(242, 21, 56, 24);
+  RzButton1->setGeometry(242, 13, 56, 24);
   RzButton2 = new QPushButton(QStringLiteral("关闭"), grpInput);
-  RzButton2->setGeometry(306, 21, 56, 24);
+  RzButton2->setGeometry(306, 13, 56, 24);
 
   grpResult = new QGroupBox(QStringLiteral("测算结果"), this);
-  grpResult->setGeometry(8, 68, kWidth - 16, texts.clientHeight - 76);
-  lblNumber = MakeFieldLabel(Q(texts.numberLabel), grpResult, 4, 24, 80);
-  MakeFieldLabel(QStringLiteral("状态："), grpResult, 4, 52, 80);
-  MakeFieldLabel(QStringLiteral("吉凶："), grpResult, 4, 80, 80);
-  MakeFieldLabel(QStringLiteral("具体表现："), grpResult, 4, 108, 80);
+  grpResult->setGeometry(8, 56, kWidth - 16, texts.clientHeight - 60);
+  lblNumber = MakeFieldLabel(Q(texts.numberLabel), grpResult, 4, 20, 80);
+  MakeFieldLabel(QStringLiteral("状态："), grpResult, 4, 46, 80);
+  MakeFieldLabel(QStringLiteral("吉凶："), grpResult, 4, 72, 80);
+  MakeFieldLabel(QStringLiteral("具体表现："), grpResult, 4, 98, 80);
   const int fieldWidth = grpResult->width() - 98;
   edtNumber = new QLineEdit(grpResult);
   edtState = new QLineEdit(grpResult);
   edtGrade = new QLineEdit(grpResult);
-  int y = 24;
+  int y = 20;
   for (QLineEdit* field : {edtNumber, edtState, edtGrade}) {
     field->setReadOnly(true);
     field->setGeometry(88, y, fieldWidth, 22);
-    y += 28;
+    y += 26;
   }
   edtGrade->setStyleSheet(QStringLiteral("color: red;"));
   MemoShow = new QPlainTextEdit(grpResult);
   MemoShow->setReadOnly(true);
-  MemoShow->setGeometry(88, 108, fieldWidth, grpResult->height() - 116);
+  MemoShow->setGeometry(88, 98, fieldWidth, grpResult->height() - 104);
 
   for (QPushButton* button : {RzButton1, RzButton2}) button->setAutoDefault(false);
   connect(RzButton1, &QPushButton::clicked, this, &NumberVerdictWindow::RzButton1Click);
