@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "support/run_cli.h"
@@ -46,6 +50,23 @@ TEST(FengshuiCli, RefusesBadInput) {
     EXPECT_TRUE(run.out.empty());
   }
   EXPECT_EQ(RunCli({"fengshui", "1980", "1", "1", "2"}).exitCode, 2);
+}
+
+TEST(FengshuiCli, WithoutItsDatabaseExitsWith3) {
+  // A copy of the program in a directory without its reference databases.
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / ("qk_fengshui_cli_" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  fs::copy_file(QIANKUN_CLI_PATH, dir / "qiankun-cli", fs::copy_options::overwrite_existing);
+  const std::string command = "'" + (dir / "qiankun-cli").string() + "' fengshui 1980 1 1 0 0 >'" +
+                              (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
+  const int status = std::system(command.c_str());
+  const std::string out = qk::test::Slurp(dir / "out"), err = qk::test::Slurp(dir / "err");
+  fs::remove_all(dir);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 3);
+  EXPECT_TRUE(out.empty());
+  EXPECT_NE(err.find("Tgcode.dll"), std::string::npos) << err;
 }
 
 TEST(MingguaCli, PrintsTrigramAndGroup) {

@@ -171,6 +171,20 @@ TEST(FengshuiReport, LunarInputPrintsItsGregorianDate) {
   EXPECT_EQ(outcome.lines.size(), 14u);
 }
 
+// 2023-03-22 is the first day of the leap second month: the mansion is that
+// of the second month's first day.
+TEST(FengshuiReport, LeapMonthTakesItsMonthsMansion) {
+  PanelInput input;
+  input.year = "2023";
+  input.month = "3";
+  input.day = "22";
+  const auto outcome = FengshuiReport(input, {2024, 5, 1}, kXuankong);
+  ASSERT_EQ(outcome.kind, ReportOutcome::Kind::Report) << outcome.message;
+  EXPECT_EQ(outcome.lines[3], "农历：癸卯(兔年)闰二月初一");
+  EXPECT_EQ(outcome.lines[4], "属相：兔");
+  EXPECT_EQ(outcome.lines[6], "星宿:奎");
+}
+
 TEST(FengshuiReport, AgeLifeTrigramAndMessages) {
   PanelInput input;
   input.year = "2023";
