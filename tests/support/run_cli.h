@@ -33,6 +33,7 @@ inline CliRun RunCli(const std::vector<std::string>& args, const std::string& in
   fs::create_directories(dir);
   const fs::path in = dir / "in", out = dir / "out", err = dir / "err";
   std::ofstream(in, std::ios::binary) << input;
+  std::fflush(nullptr);  // the child must not repeat our buffered output
   const pid_t pid = ::fork();
   if (pid == 0) {
     if (!workingDirectory.empty() && ::chdir(workingDirectory.c_str()) != 0) _exit(127);
