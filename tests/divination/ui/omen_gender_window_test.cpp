@@ -7,7 +7,9 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 
+#include "divination/ui/Jinqiangua.h"
 #include "divination/ui/UntOnther.h"
 #include "divination/ui/Untabt.h"
 
@@ -56,6 +58,39 @@ TEST(GenderWindow, HeaderAgeRowsAndNote) {
   EXPECT_EQ(row21.count(QStringLiteral("女")), 11);
   EXPECT_LT(row21.indexOf(QStringLiteral("男")), row21.indexOf(QStringLiteral("女")));
   EXPECT_TRUE(window.Label1->text().startsWith(QStringLiteral("说明：此表年龄为母亲虚岁年龄")));
+}
+
+// Runs an opener and closes the modal window it shows; gives that window's caption.
+template <typename Open>
+QString ShownModally(Open open) {
+  QString caption;
+  QTimer::singleShot(0, [&caption] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      caption = modal->windowTitle();
+      modal->close();
+    }
+  });
+  open();
+  return caption;
+}
+
+TEST(ModalOpeners, EachOpeningFreesTheEarlierWindowAndShowsAFreshOne) {
+  QPointer<TFrmQigua> coins = new TFrmQigua;  // as made, hidden, at start-up
+  const QPointer<TFrmQigua> startup = coins;
+  EXPECT_EQ(ShownModally([&] { qk::divination::ui::ShowQiguaModal(coins, nullptr); }), QStringLiteral("金钱卦"));
+  EXPECT_TRUE(startup.isNull());
+  ASSERT_FALSE(coins.isNull());
+  EXPECT_EQ(coins->Label9->text(), QStringLiteral("未起卦"));
+
+  QPointer<TFrm_NanNv> gender;
+  EXPECT_EQ(ShownModally([&] { qk::divination::ui::ShowGenderTableModal(gender, nullptr); }),
+            QStringLiteral("生男生女"));
+  const QPointer<TFrm_NanNv> first = gender;
+  ShownModally([&] { qk::divination::ui::ShowGenderTableModal(gender, nullptr); });
+  EXPECT_TRUE(first.isNull());
+  EXPECT_FALSE(gender.isNull());
+  delete coins.data();
+  delete gender.data();
 }
 
 }  // namespace
