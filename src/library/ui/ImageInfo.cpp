@@ -59,6 +59,7 @@ TImageInfoLoad::TImageInfoLoad(QWidget* parent)
     PageTexts[k] = new QPlainTextEdit(page);
     PageTexts[k]->setGeometry(margin, kPictureHeight, kPictureWidth, kTextHeight);
     PageTexts[k]->setReadOnly(true);
+    PageTexts[k]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // lines wrap
     PageTexts[k]->setFont(qk::ui::SongFont(10.5));
     PageTexts[k]->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #FFFDF4; color: #202020; }"));
     PageControl->addWidget(page);

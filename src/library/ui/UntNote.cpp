@@ -28,6 +28,7 @@ TFrmNote::TFrmNote(QWidget* parent)
   Memo1->setReadOnly(true);
   Memo1->setFont(qk::ui::SongFont(9));
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // lines wrap
   Memo1->setContextMenuPolicy(Qt::PreventContextMenu);
   Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #FFFDF4; color: #202020; }"));
 
