@@ -41,7 +41,10 @@ std::optional<BaziChart> ComputeBaziChart(int year, int month, int day, int hour
 
   // The exact jie moments decide month and year; the fixed boundary dates
   // stand in only when the moments cannot be read.
-  const std::optional<MonthAndYear> byTable = MonthAndYearByTermTable(birth);
+  const auto jie = JieMomentsAround(year);
+  const std::vector<calendar::TermMoment> noMoments;
+  const std::vector<calendar::TermMoment>& moments = jie ? *jie : noMoments;
+  const std::optional<MonthAndYear> byTable = MonthAndYearByTermTable(birth, moments);
   const MonthAndYear monthYear =
       byTable ? *byTable : MonthAndYearByFixedRanges(year, month, day, chart.bornBeforeJieMoment);
 
@@ -62,7 +65,7 @@ std::optional<BaziChart> ComputeBaziChart(int year, int month, int day, int hour
   chart.fetalOriginText =
       Pillar{(chart.monthPillar.stem + 1) % 10, (chart.monthPillar.branch + 3) % 12}.Text() + " ";
 
-  const std::optional<JieDistance> distanceByTable = JieDistanceByTermTable(birth, chart.direction);
+  const std::optional<JieDistance> distanceByTable = JieDistanceByTermTable(birth, chart.direction, moments);
   const JieDistance distance = distanceByTable ? *distanceByTable : JieDistanceByTermFormula(birthDate, chart.direction);
   chart.jieSource = byTable && distanceByTable ? JieSource::TermTable : JieSource::FixedRanges;
   chart.jieDistance = distance.days;
@@ -77,7 +80,7 @@ std::optional<BaziChart> ComputeBaziChart(int year, int month, int day, int hour
   // The year's hidden stems follow the lunar year of the next jie ahead.
   std::optional<JieDistance> nextJie = chart.direction == ChartDirection::Forward
                                            ? distanceByTable
-                                           : JieDistanceByTermTable(birth, ChartDirection::Forward);
+                                           : JieDistanceByTermTable(birth, ChartDirection::Forward, moments);
   if (!nextJie) nextJie = JieDistanceByTermFormula(birthDate, ChartDirection::Forward);
   const int lunarYear = calendar::SolarToLunar(DayNumber(nextJie->jieDate)).year;
   chart.hiddenStems[0] = HiddenStemsOf(FloorMod(static_cast<long long>(lunarYear) - 1924, 12));

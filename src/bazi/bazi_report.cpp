@@ -127,6 +127,7 @@ ReportOutcome BaziReport(const PanelInput& panel, const Ymd& today) {
   const BirthInputResult read = ReadBirthInput(panel);
   if (!read.ok) return read.problem;
   const BirthInput& birth = read.input;
+  const LookupMemoScope memo;
   const Ymd& date = birth.date;
   const int lunarYear = birth.lunar.year;
 

@@ -56,14 +56,27 @@ MonthAndYear MonthAndYearByFixedRanges(int year, int month, int day, bool bornBe
   return {FixedRangeMonthBranch(monthDay), monthDay >= kFirstPillarMonthDay ? year : year - 1};
 }
 
-std::optional<MonthAndYear> MonthAndYearByTermTable(DateTime birth) {
-  const calendar::TermMomentLookup last = calendar::LastJieAtOrBefore(birth);
-  if (!last.ok() || !last.moment.IsJie()) return std::nullopt;
-  if (calendar::SecondsOf(birth) - last.moment.Seconds() > kMaxJieGapSeconds) return std::nullopt;
+std::optional<std::vector<calendar::TermMoment>> JieMomentsAround(int year) {
+  std::vector<calendar::TermMoment> jie;
+  for (int y = year - 1; y <= year + 1; ++y) {
+    const calendar::TermMoments rows = calendar::TermMomentsOfYear(y);
+    if (rows.status == calendar::TermTableStatus::Unreadable) return std::nullopt;
+    for (const calendar::TermMoment& moment : rows.moments)
+      if (moment.IsJie()) jie.push_back(moment);
+  }
+  return jie;
+}
+
+std::optional<MonthAndYear> MonthAndYearByTermTable(DateTime birth, const std::vector<calendar::TermMoment>& jie) {
+  const std::int64_t seconds = calendar::SecondsOf(birth);
+  const calendar::TermMoment* last = nullptr;
+  for (const calendar::TermMoment& moment : jie)
+    if (moment.Seconds() <= seconds && (!last || moment.Seconds() > last->Seconds())) last = &moment;
+  if (!last || seconds - last->Seconds() > kMaxJieGapSeconds) return std::nullopt;
   const int year = YmdOf(birth).year;
   // Before this year's 立春 the last jie is 小寒 of this year or 大雪 of the last.
-  const bool beforeSpring = last.moment.index == 0 || last.moment.date.year < year;
-  return MonthAndYear{calendar::JieMonthBranch(last.moment.index), beforeSpring ? year - 1 : year};
+  const bool beforeSpring = last->index == 0 || last->date.year < year;
+  return MonthAndYear{calendar::JieMonthBranch(last->index), beforeSpring ? year - 1 : year};
 }
 
 int DayPillarNumber(int year, int month, int day) {
@@ -81,14 +94,21 @@ ChartDirection DirectionOf(bool male, int yearStem) {
   return male == yinYear ? ChartDirection::Backward : ChartDirection::Forward;
 }
 
-std::optional<JieDistance> JieDistanceByTermTable(DateTime birth, ChartDirection direction) {
-  const calendar::TermMomentLookup jie =
-      direction == ChartDirection::Forward ? calendar::FirstJieAfter(birth) : calendar::LastJieBefore(birth);
-  if (!jie.ok() || !jie.moment.IsJie()) return std::nullopt;
-  const int birthDay = static_cast<int>(std::floor(static_cast<double>(calendar::SecondsOf(birth)) / 86400.0));
-  const int days = std::max(1, std::abs(DayNumber(jie.moment.date) - birthDay));
+std::optional<JieDistance> JieDistanceByTermTable(DateTime birth, ChartDirection direction,
+                                                  const std::vector<calendar::TermMoment>& jie) {
+  const std::int64_t seconds = calendar::SecondsOf(birth);
+  const bool forward = direction == ChartDirection::Forward;
+  const calendar::TermMoment* nearest = nullptr;
+  for (const calendar::TermMoment& moment : jie) {
+    const bool ahead = forward ? moment.Seconds() > seconds : moment.Seconds() < seconds;
+    const bool nearer = !nearest || (forward ? moment.Seconds() < nearest->Seconds() : moment.Seconds() > nearest->Seconds());
+    if (ahead && nearer) nearest = &moment;
+  }
+  if (!nearest) return std::nullopt;
+  const int birthDay = static_cast<int>(std::floor(static_cast<double>(seconds) / 86400.0));
+  const int days = std::max(1, std::abs(DayNumber(nearest->date) - birthDay));
   if (days > 32) return std::nullopt;
-  return JieDistance{days, jie.moment.date};
+  return JieDistance{days, nearest->date};
 }
 
 JieDistance JieDistanceByTermFormula(const Ymd& birthDate, ChartDirection direction) {

@@ -2,8 +2,10 @@
 // The single steps of the chart engine, as pure functions (the table-reading
 // ones excepted), so each rule can be checked on its own.
 #include <optional>
+#include <vector>
 
 #include "bazi/bazi_chart.h"
+#include "calendar/term_moments.h"
 #include "common/day_count.h"
 
 namespace qk::bazi {
@@ -22,10 +24,14 @@ int FixedRangeMonthBranch(int monthDay);
 // a birth before the moment of that day's jie.
 MonthAndYear MonthAndYearByFixedRanges(int year, int month, int day, bool bornBeforeJieMoment);
 
-// Month and pillar year from the exact jie moments of the JQ table: the month
-// of the last jie at or before the birth, the year changing at 立春. nullopt
-// when the table cannot give that jie.
-std::optional<MonthAndYear> MonthAndYearByTermTable(DateTime birth);
+// The jie moments of the JQ table from the year before the birth's year to
+// the year after, in time order; nullopt when the table cannot be read.
+std::optional<std::vector<calendar::TermMoment>> JieMomentsAround(int year);
+
+// Month and pillar year from the exact jie moments: the month of the last jie
+// at or before the birth, the year changing at 立春. nullopt when the moments
+// do not hold that jie.
+std::optional<MonthAndYear> MonthAndYearByTermTable(DateTime birth, const std::vector<calendar::TermMoment>& jie);
 
 // Sexagenary number (0 = 甲子) of a Gregorian day.
 int DayPillarNumber(int year, int month, int day);
@@ -43,8 +49,9 @@ struct JieDistance {
 
 // Days from the birth date to the date of the nearest jie moment strictly
 // ahead of the birth in the given direction (a jie later, or earlier, on the
-// birth day itself counts as one day). nullopt when the table cannot give it.
-std::optional<JieDistance> JieDistanceByTermTable(DateTime birth, ChartDirection direction);
+// birth day itself counts as one day). nullopt when the moments do not hold it.
+std::optional<JieDistance> JieDistanceByTermTable(DateTime birth, ChartDirection direction,
+                                                  const std::vector<calendar::TermMoment>& jie);
 
 // The same by the term formula: the first of the 32 days before or after the
 // birth date on which a jie begins (the birth date itself is never counted).

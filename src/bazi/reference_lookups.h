@@ -16,4 +16,21 @@ std::string LookupNayin(std::string_view pillar);
 // first and an empty text finds nothing.
 std::string LookupCharElement(std::string_view character);
 
+// While one of these lives on the thread, the look-ups remember what they
+// found: the small jiazi and Shishen tables are read once, whole, and each
+// character's element once. A report asks for the same keys many times over;
+// its answers do not change. The next scope starts afresh.
+class LookupMemoScope {
+ public:
+  LookupMemoScope();
+  ~LookupMemoScope();
+  LookupMemoScope(const LookupMemoScope&) = delete;
+  LookupMemoScope& operator=(const LookupMemoScope&) = delete;
+  struct Memo;
+
+ private:
+  Memo* memo_;
+  Memo* outer_;
+};
+
 }  // namespace qk::bazi

@@ -47,3 +47,30 @@ TEST(ReferenceLookups, CharacterElements) {
 
 }  // namespace
 }  // namespace qk::bazi
+
+namespace qk::bazi {
+namespace {
+
+TEST(LookupMemoScope, GivesWhatTheSingleLookUpsGive) {
+  std::vector<std::string> single, memoised;
+  const auto collect = [](std::vector<std::string>& out) {
+    for (std::string_view day : calendar::StemNames)
+      for (std::string_view other : calendar::StemNames) out.push_back(LookupTenGod(std::string(day) + std::string(other)));
+    for (int n = 0; n < 60; ++n)
+      out.push_back(LookupNayin(std::string(calendar::StemNames[static_cast<std::size_t>(n % 10)]) +
+                                std::string(calendar::BranchNames[static_cast<std::size_t>(n % 12)]) + " "));
+    for (const char* key : {"甲丑", "", " 甲子", "林", "林", "的", "%"}) {
+      out.push_back(LookupNayin(key));
+      out.push_back(LookupCharElement(key));
+    }
+  };
+  collect(single);
+  {
+    const LookupMemoScope memo;
+    collect(memoised);
+  }
+  EXPECT_EQ(memoised, single);
+}
+
+}  // namespace
+}  // namespace qk::bazi
