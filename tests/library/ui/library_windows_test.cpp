@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QTest>
+#include <QTimer>
 
 #include "library/library_fixture.h"
 #include "library/library_menu.h"
@@ -61,6 +63,24 @@ TEST_F(LibraryWindows, AMissingArticleOpensUnderTheDefaultCaption) {
   ASSERT_TRUE(window);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("算命"));
   EXPECT_TRUE(window->Memo1->toPlainText().isEmpty());
+}
+
+TEST_F(LibraryWindows, RightClickOnTheArticleShowsNoMenu) {
+  TFrmNote* window = OpenArticle("c1");
+  ASSERT_TRUE(window);
+  bool menuShown = false;
+  // Should a menu open, it runs its own loop: close it from there.
+  QTimer::singleShot(0, [&] {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      menuShown = true;
+      popup->close();
+    }
+  });
+  const QPoint at(20, 20);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, window->Memo1->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(window->Memo1->viewport(), &event);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(menuShown);
 }
 
 TEST(LibraryWindowsWithoutData, AnUnreadableDatabaseOpensNothing) {
