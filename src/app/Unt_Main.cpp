@@ -136,7 +136,7 @@ void TFrmmain::BuildMenus() {
     QAction* action = open.back()->addAction(Item(row.caption));
     action->setProperty("hint", Item(row.hint));
     if (row.command != Command::ArticleEntry) {
-      const CommandRef command{row.command, row.argument};
+      const CommandRef command{row.command, row.argument, row.caption};
       connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
     }
   }
@@ -303,5 +303,11 @@ void TFrmmain::CBFontChange() {
 }
 
 void TFrmmain::ExitClick() { QApplication::quit(); }
+
+void TFrmmain::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  // Closing the main window ends the program, whatever other windows are open.
+  QApplication::quit();
+}
 
 }  // namespace qk::app

@@ -92,8 +92,13 @@ class TFrmmain : public QMainWindow {
  public:
   // Runs a command as the menu bar, the panel buttons and the column do.
   void RunCommand(CommandRef command);
+  // Windows made with the main window at start.
+  void CreateStartupWindows();
   // The window left in a modal command's slot by its last opening, if any.
   QWidget* ModalInstance(Command command) const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QWidget* BuildInputPanel();

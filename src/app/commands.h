@@ -34,8 +34,11 @@ enum class Command {
 };
 
 struct CommandRef {
-  Command command = Command::None;
-  int argument = 0;
+  constexpr CommandRef(Command c = Command::None, int a = 0, std::string_view cap = {})
+      : command(c), argument(a), caption(cap) {}
+  Command command;
+  int argument;
+  std::string_view caption;  // the entry that ran it; a picture article takes it as its title
 };
 
 // Outside addresses of the project.

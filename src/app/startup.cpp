@@ -20,6 +20,7 @@ void PrepareApplication(QApplication& app) {
 
 std::unique_ptr<TFrmmain> CreateAndShowMainWindow() {
   auto window = std::make_unique<TFrmmain>();
+  window->CreateStartupWindows();
   window->show();
   return window;
 }

@@ -64,7 +64,9 @@ TEST(MenuTree, ArticleLibraryHasItsEntriesAndHints) {
       if (row.hint == "FF458") ++doubled;
       // Entries with the same title share their number.
       const auto [it, inserted] = hintOfTitle.emplace(row.caption, row.hint);
-      if (!inserted) EXPECT_EQ(it->second, row.hint) << row.caption;
+      if (!inserted) {
+        EXPECT_EQ(it->second, row.hint) << row.caption;
+      }
     } else {
       EXPECT_NE(row.command, Command::ArticleEntry) << row.caption;
     }
