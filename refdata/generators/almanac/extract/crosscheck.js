@@ -32,7 +32,7 @@ for (const line of lines.slice(1)) {
     suici: `${l.getYearInGanZhiByLiChun()}年 ${l.getMonthInGanZhi()}月 ${l.getDayInGanZhi()}日`,
     tszf: l.getDayPositionTai().replace(' ', ''),
     wuhang: `${l.getDayNaYin()} ${l.getZhiXing()}执位`,
-    cong: `冲${l.getDayChongShengXiao()}(${l.getDayChong() && l.getDayChongGan() + l.getDayChong()})煞${l.getDaySha()}`,
+    cong: `冲${l.getDayChongShengXiao()}(${l.getDayChongGan()}${l.getDayChong()})煞${l.getDaySha()}`,
     pzbj: `${l.getPengZuGan()} ${l.getPengZuZhi()}`,
     lunar: `农历${l.getMonth() < 0 ? '闰' : ''}${monthNames[Math.abs(l.getMonth())]}${l.getDayInChinese()}`,
     spirit: `${spirit}${l.getDayTianShenType()}日`,
