@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "app/commands.h"
+#include "common/hour_items.h"
 
 namespace qk::app {
 
@@ -12,10 +13,7 @@ inline constexpr std::array<std::string_view, 2> kDateKindItems{"公历", "农�
 inline constexpr int kFirstListedYear = 1900;
 inline constexpr int kLastListedYear = 2019;
 
-// Earthly branch of the double hour, a blank, the clock hour.
-inline constexpr std::array<std::string_view, 24> kHourItems{
-    "子 0",  "丑 1",  "丑 2",  "寅 3",  "寅 4",  "卯 5",  "卯 6",  "辰 7",  "辰 8",  "巳 9",  "巳 10", "午 11",
-    "午 12", "未 13", "未 14", "申 15", "申 16", "酉 17", "酉 18", "戌 19", "戌 20", "亥 21", "亥 22", "子 23"};
+using qk::kHourItems;
 
 // Mountain-facing pairs with the trigram of the mountain.
 inline constexpr std::array<std::string_view, 24> kMountainItems{

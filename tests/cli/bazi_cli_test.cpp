@@ -43,7 +43,7 @@ TEST(BaziCli, InputProblemsExitWithTwo) {
       {{"bazi", "1980", "1", "1", "25", "0"}, "出生时辰无效：子 25"},
       {{"bazi", "--lunar", "2023", "1", "30", "0", "0"}, "农历日期无效：2023年1月30日"},
       {{"bazi", "1980", "1", "1", "0"}, "用法：qiankun-cli bazi"},
-      {{"bazi", "--sex", "x", "1980", "1", "1", "0", "0"}, "用法：qiankun-cli bazi"},
+      {{"bazi", "--sex", "x", "1980", "1", "1", "0", "0"}, "性别应为“男”或“女”。"},
   };
   for (const auto& c : cases) {
     const auto run = qk::test::RunCli(c.args);
