@@ -7,6 +7,7 @@ packages=(
   libsqlite3-dev sqlite3
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-noto-cjk
   xvfb xauth
 )
