@@ -22,6 +22,9 @@
 #include "common/ui/fonts.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_text.h"
+#include "fengshui/lunar_mansions.h"
+#include "fengshui/star_table.h"
+#include "fengshui/trigrams.h"
 
 using qk::ui::S;
 
@@ -250,6 +253,17 @@ QWidget* TFrmmain::BuildResultArea() {
   Smin = new QComboBox(area);
   Smin->addItems(NumberItems(0, 59));
   Smin->hide();
+  auto hiddenTable = [area](const std::vector<std::string>& lines) {
+    auto* memo = new QPlainTextEdit(area);
+    memo->setReadOnly(true);
+    memo->setPlainText(qk::ui::JoinQ(lines));
+    memo->hide();
+    return memo;
+  };
+  MemoXingsu = hiddenTable(qk::fengshui::MemoXingsuLines());
+  MemoGua = hiddenTable(qk::fengshui::MemoGuaLines());
+  for (std::size_t i = 0; i < houseGridMemos.size(); ++i)
+    houseGridMemos[i] = hiddenTable(qk::fengshui::HouseGridLines(qk::fengshui::kDoorOrder[i]));
 
   auto* bar = new PictureWidget(BottomBarPicture(), area);
   bar->setFixedHeight(kBottomBarHeight);

@@ -3,6 +3,7 @@
 // result pane on the right, status bar below.
 #include <QMainWindow>
 #include <QPixmap>
+#include <array>
 #include <map>
 #include <memory>
 #include <vector>
@@ -72,6 +73,11 @@ class TFrmmain : public QMainWindow {
   QPlainTextEdit* Memo1 = nullptr;
   QTextEdit* REbazi = nullptr;
   QComboBox* Smin = nullptr;
+  // Hidden table panes: the lunar mansions, the star table and the eight house
+  // grids (Memo11 … Memo18 in the door order 坎 坤 震 巽 乾 兑 艮 离).
+  QPlainTextEdit* MemoXingsu = nullptr;
+  QPlainTextEdit* MemoGua = nullptr;
+  std::array<QPlainTextEdit*, 8> houseGridMemos{};
   QPushButton* btnService = nullptr;  // 客户服务
   QPushButton* btnChat = nullptr;     // 联系QQ
   QPushButton* btnMore = nullptr;     // 更多软件

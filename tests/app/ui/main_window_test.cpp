@@ -81,6 +81,14 @@ TEST(MainWindow, ActionAndCommandButtons) {
   EXPECT_EQ(w.btnExit->geometry(), QRect(532, 5, 69, 23));
 }
 
+TEST(MainWindow, HiddenTablePanesHoldTheirLines) {
+  TFrmmain w;
+  EXPECT_FALSE(w.MemoXingsu->isVisibleTo(&w));
+  EXPECT_EQ(w.MemoXingsu->document()->blockCount(), 30);
+  EXPECT_EQ(w.MemoGua->document()->blockCount(), 64);
+  for (const QPlainTextEdit* grid : w.houseGridMemos) EXPECT_EQ(grid->document()->blockCount(), 5);
+}
+
 TEST(MainWindow, PanelInputIsReadAsTheAnalysesExpect) {
   TFrmmain w;
   w.SYear->setEditText(QStringLiteral(" 1984 "));
