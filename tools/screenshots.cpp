@@ -3,6 +3,7 @@
 //
 //   qiankun_screenshots OUTDIR
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QTimer>
 #include <cstdio>
@@ -37,6 +38,14 @@ int main(int argc, char** argv) {
 
   qk::app::TFrmmain main;
   Save(&main, "main-window.png");
+  main.SYear->setEditText(QStringLiteral("1984"));
+  main.SMonth->setEditText(QStringLiteral("2"));
+  main.Sday->setEditText(QStringLiteral("4"));
+  main.Shour->setCurrentIndex(12);
+  main.RunCommand({qk::app::Command::BaziReport});
+  Save(&main, "main-window-bazi.png");
+  main.RunCommand({qk::app::Command::FengshuiReport});
+  Save(&main, "main-window-fengshui.png");
 
   TFRM_Date::today = [] { return qk::Ymd{2024, 2, 10}; };
   TFRM_Date calendar;
