@@ -36,24 +36,11 @@ TFrm_SJcs::TFrm_SJcs(QWidget* parent) : QDialog(parent) {
 
   grpResult = new QGroupBox(QStringLiteral("测算结果"), this);
   grpResult->setGeometry(8, 72, kWidth - 16, 168);
-  num::ui::MakeFieldLabel(QStringLiteral("手机号码是："), grpResult, 2, 22, 82);
-  num::ui::MakeFieldLabel(QStringLiteral("状态："), grpResult, 2, 48, 82);
-  num::ui::MakeFieldLabel(QStringLiteral("吉凶："), grpResult, 2, 74, 82);
-  num::ui::MakeFieldLabel(QStringLiteral("具体表现："), grpResult, 2, 100, 82);
-  const int fieldWidth = grpResult->width() - 100;
-  edtNumber = new QLineEdit(grpResult);
-  edtState = new QLineEdit(grpResult);
-  edtGrade = new QLineEdit(grpResult);
-  int y = 22;
-  for (QLineEdit* field : {edtNumber, edtState, edtGrade}) {
-    field->setReadOnly(true);
-    field->setGeometry(88, y, fieldWidth, 22);
-    y += 26;
-  }
-  edtGrade->setStyleSheet(QStringLiteral("color: red;"));
-  MemoShow = new QPlainTextEdit(grpResult);
-  MemoShow->setReadOnly(true);
-  MemoShow->setGeometry(88, 100, fieldWidth, 62);
+  const auto fields = num::ui::MakeResultFields(grpResult, QStringLiteral("手机号码是："), 2, 22, 62);
+  edtNumber = fields.number;
+  edtState = fields.state;
+  edtGrade = fields.grade;
+  MemoShow = fields.show;
 
   lblNote = new QLabel(QStringLiteral("注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势命运的意义是一样的。"
                                       "虽然这只是一个号码，但是它与您的生活息息相关，也代表您与所有人的沟通桥梁！"),

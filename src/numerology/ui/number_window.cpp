@@ -34,24 +34,12 @@ NumberVerdictWindow::NumberVerdictWindow(const NumberWindowTexts& texts, QWidget
 
   grpResult = new QGroupBox(QStringLiteral("测算结果"), this);
   grpResult->setGeometry(8, 56, kWidth - 16, texts.clientHeight - 60);
-  lblNumber = MakeFieldLabel(Q(texts.numberLabel), grpResult, 4, 20, 80);
-  MakeFieldLabel(QStringLiteral("状态："), grpResult, 4, 46, 80);
-  MakeFieldLabel(QStringLiteral("吉凶："), grpResult, 4, 72, 80);
-  MakeFieldLabel(QStringLiteral("具体表现："), grpResult, 4, 98, 80);
-  const int fieldWidth = grpResult->width() - 98;
-  edtNumber = new QLineEdit(grpResult);
-  edtState = new QLineEdit(grpResult);
-  edtGrade = new QLineEdit(grpResult);
-  int y = 20;
-  for (QLineEdit* field : {edtNumber, edtState, edtGrade}) {
-    field->setReadOnly(true);
-    field->setGeometry(88, y, fieldWidth, 22);
-    y += 26;
-  }
-  edtGrade->setStyleSheet(QStringLiteral("color: red;"));
-  MemoShow = new QPlainTextEdit(grpResult);
-  MemoShow->setReadOnly(true);
-  MemoShow->setGeometry(88, 98, fieldWidth, grpResult->height() - 104);
+  const auto fields = MakeResultFields(grpResult, Q(texts.numberLabel), 4, 20, grpResult->height() - 104);
+  lblNumber = fields.numberLabel;
+  edtNumber = fields.number;
+  edtState = fields.state;
+  edtGrade = fields.grade;
+  MemoShow = fields.show;
 
   for (QPushButton* button : {RzButton1, RzButton2}) button->setAutoDefault(false);
   connect(RzButton1, &QPushButton::clicked, this, &NumberVerdictWindow::RzButton1Click);

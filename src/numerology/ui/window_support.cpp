@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScreen>
 
 #include "common/ui/fonts.h"
@@ -68,6 +69,32 @@ QLabel* MakeFieldLabel(const QString& text, QWidget* parent, int x, int y, int w
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   label->setGeometry(x, y, width, 22);
   return label;
+}
+
+ResultFieldWidgets MakeResultFields(QWidget* group, const QString& numberLabel, int labelX, int top, int paneHeight) {
+  constexpr int kFieldX = 88;
+  constexpr int kLabelRight = 84;
+  constexpr int kRowStep = 26;
+  ResultFieldWidgets fields{};
+  fields.numberLabel = MakeFieldLabel(numberLabel, group, labelX, top, kLabelRight - labelX);
+  MakeFieldLabel(QStringLiteral("状态："), group, labelX, top + kRowStep, kLabelRight - labelX);
+  MakeFieldLabel(QStringLiteral("吉凶："), group, labelX, top + 2 * kRowStep, kLabelRight - labelX);
+  MakeFieldLabel(QStringLiteral("具体表现："), group, labelX, top + 3 * kRowStep, kLabelRight - labelX);
+  const int fieldWidth = group->width() - kFieldX - 10;
+  fields.number = new QLineEdit(group);
+  fields.state = new QLineEdit(group);
+  fields.grade = new QLineEdit(group);
+  int y = top;
+  for (QLineEdit* field : {fields.number, fields.state, fields.grade}) {
+    field->setReadOnly(true);
+    field->setGeometry(kFieldX, y, fieldWidth, 22);
+    y += kRowStep;
+  }
+  fields.grade->setStyleSheet(QStringLiteral("color: red;"));
+  fields.show = new QPlainTextEdit(group);
+  fields.show->setReadOnly(true);
+  fields.show->setGeometry(kFieldX, top + 3 * kRowStep, fieldWidth, paneHeight);
+  return fields;
 }
 
 }  // namespace qk::numerology::ui

@@ -8,6 +8,7 @@
 class QDialog;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QWidget;
 
 namespace qk::numerology::ui {
@@ -42,5 +43,17 @@ QLineEdit* MakeUpperCaseEdit(QWidget* parent, int maxLength, bool digitsOnly, st
 
 // A label placed left of a field, right-aligned.
 QLabel* MakeFieldLabel(const QString& text, QWidget* parent, int x, int y, int width);
+
+// The four result fields of a verdict inside `group`, from `top` down: the
+// number, 状态, 吉凶 (in red) and the 具体表现 pane of `paneHeight`; labels end
+// at x = 84, fields start at x = 88.
+struct ResultFieldWidgets {
+  QLabel* numberLabel;
+  QLineEdit* number;
+  QLineEdit* state;
+  QLineEdit* grade;
+  QPlainTextEdit* show;
+};
+ResultFieldWidgets MakeResultFields(QWidget* group, const QString& numberLabel, int labelX, int top, int paneHeight);
 
 }  // namespace qk::numerology::ui
