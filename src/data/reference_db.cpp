@@ -144,9 +144,29 @@ Rows Query(RefDb db, std::string_view sql, const std::vector<std::string>& param
   return result;
 }
 
+namespace {
+
+// The tables the program reads from each file; a copy without one of them
+// would fail every look-up in it, so it counts as unusable.
+std::vector<std::string> RequiredTables(RefDb db) {
+  switch (db) {
+    case RefDb::Dream: return {"shouji", "chenggu", "chenggu1", "chenggu2", "chenggu3", "chenggu4"};
+    case RefDb::KunFile: return {"huangdao", "picturepage"};
+    case RefDb::KunBirth: return {"noter"};
+    case RefDb::Tgcode: return {"hzwh", "shishen", "jiazi", "jq", "64gua"};
+  }
+  return {};
+}
+
+}  // namespace
+
 bool IsUsable(RefDb db) {
-  const Rows rows = Query(db, "select count(*) from sqlite_master where type = 'table'");
-  return rows.ok() && rows.Text(0) != "0";
+  const std::vector<std::string> tables = RequiredTables(db);
+  std::string sql = "select count(distinct lower(name)) from sqlite_master where type = 'table' and lower(name) in (";
+  for (std::size_t i = 0; i < tables.size(); ++i) sql += i == 0 ? "?" : ",?";
+  sql += ")";
+  const Rows rows = Query(db, sql, tables);
+  return rows.ok() && rows.Text(0) == std::to_string(tables.size());
 }
 
 std::vector<std::string> UnusableReferenceFiles() {

@@ -55,7 +55,8 @@ inline Rows QueryFirst(RefDb db, std::string_view sql, const std::vector<std::st
   return Query(db, sql, params, 1);
 }
 
-// Opens the file and checks that it is a readable database with tables.
+// Opens the file and checks that it is a readable database holding every
+// table the program reads from it.
 bool IsUsable(RefDb db);
 // Names of the reference files that cannot be used, in the order of kAllRefDbs.
 std::vector<std::string> UnusableReferenceFiles();
