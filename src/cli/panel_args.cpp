@@ -48,6 +48,12 @@ std::optional<PanelArgs> ParsePanelArgs(const Args& args, std::initializer_list<
   parsed.input.month = Trim(positional[1]);
   parsed.input.day = Trim(positional[2]);
   parsed.input.hour = HourItemForClockHour(positional[3]);
+  // The reports read only the two characters after the branch, so "123"
+  // would pass as hour 12: a longer text is no clock hour.
+  if (Trim(positional[3]).size() > 2) {
+    exitCode = InputProblem(context, "出生时辰无效：" + Trim(positional[3]) + "（小时须在 0 至 23 之间）");
+    return std::nullopt;
+  }
   parsed.input.minute = positional[4];  // as typed, like the minute box
   return parsed;
 }
