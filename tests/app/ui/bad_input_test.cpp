@@ -10,10 +10,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 
 #include "app/Unt_Main.h"
+#include "app/startup.h"
 #include "calendar/lunar_conversion.h"
 #include "common/ui/messages.h"
+#include "data/reference_db.h"
 #include "support/bad_inputs.h"
 
 namespace qk::app {
@@ -134,6 +139,28 @@ TEST_F(MainWindowBadInput, FontBoxIgnoresTextItCannotUse) {
     EXPECT_EQ(w.Memo1->font().pointSize(), pointSize);
   }
   EXPECT_TRUE(messages.empty());
+}
+
+TEST(StartupMessage, NamesExactlyTheUnusableFiles) {
+  namespace fs = std::filesystem;
+  qk::data::SetReferenceDirectory(std::nullopt);
+  const fs::path built = qk::data::ReferenceDirectory();
+  EXPECT_TRUE(UnusableReferenceMessage().isEmpty());
+
+  const fs::path dir = fs::temp_directory_path() / ("qk_startup_" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  fs::create_symlink(built / "KunFile.dll", dir / "KunFile.dll");
+  fs::create_symlink(built / "KunBirth.dll", dir / "KunBirth.dll");
+  std::ofstream(dir / "Tgcode.dll").close();  // empty; dream.dll is missing
+  qk::data::SetReferenceDirectory(dir);
+  const QString message = UnusableReferenceMessage();
+  qk::data::SetReferenceDirectory(std::nullopt);
+  fs::remove_all(dir);
+
+  EXPECT_TRUE(message.contains(QStringLiteral("dream.dll、Tgcode.dll"))) << message.toStdString();
+  EXPECT_FALSE(message.contains(QStringLiteral("KunFile.dll")));
+  EXPECT_FALSE(message.contains(QStringLiteral("KunBirth.dll")));
 }
 
 }  // namespace
