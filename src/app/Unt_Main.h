@@ -1,6 +1,7 @@
 #pragma once
 // TFrmmain: the main window. Input panel on top, command column on the left,
 // result pane on the right, status bar below.
+#include <QDialog>
 #include <QMainWindow>
 #include <QPixmap>
 #include <array>
@@ -114,12 +115,10 @@ class TFrmmain : public QMainWindow {
   void ConnectArticleEntries();
   // Frees the slot's previous instance, shows the new one modally, keeps it
   // in the slot until the next opening.
-  void OpenModal(Command command, std::unique_ptr<QWidget> window);
-  // Shows a window that frees itself when closed; earlier ones stay open.
-  void OpenModeless(QWidget* window);
+  void OpenModal(Command command, std::unique_ptr<QDialog> window);
   void RunSubsystemCommand(CommandRef command);
 
-  std::map<Command, std::unique_ptr<QWidget>> modalSlots_;
+  std::map<Command, std::unique_ptr<QDialog>> modalSlots_;
 
   int fontItemIndex_ = 5;
 };

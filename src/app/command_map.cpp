@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QEventLoop>
 #include <QUrl>
 
 #include "app/Unt_Main.h"
@@ -20,41 +19,13 @@ void OpenOutside(std::string_view address) {
     qk::ui::ShowInfo(QStringLiteral("无法打开 %1：本机没有能处理它的程序。").arg(Url(address).toString()));
 }
 
-// Shows a window modally and returns when it is closed.
-void ShowModal(QWidget* window) {
-  if (auto* dialog = qobject_cast<QDialog*>(window)) {
-    dialog->exec();
-    return;
-  }
-  window->setWindowModality(Qt::ApplicationModal);
-  window->setAttribute(Qt::WA_DeleteOnClose, false);
-  QEventLoop loop;
-  struct CloseWatcher : QObject {
-    QEventLoop* loop;
-    bool eventFilter(QObject*, QEvent* event) override {
-      if (event->type() == QEvent::Hide || event->type() == QEvent::Close) loop->quit();
-      return false;
-    }
-  } watcher;
-  watcher.loop = &loop;
-  window->installEventFilter(&watcher);
-  window->show();
-  if (window->isVisible()) loop.exec();
-  window->removeEventFilter(&watcher);
-}
-
 }  // namespace
 
-void TFrmmain::OpenModal(Command command, std::unique_ptr<QWidget> window) {
+void TFrmmain::OpenModal(Command command, std::unique_ptr<QDialog> window) {
   modalSlots_.erase(command);  // the instance of the previous opening goes first
-  QWidget* shown = window.get();
+  QDialog* shown = window.get();
   modalSlots_[command] = std::move(window);
-  ShowModal(shown);
-}
-
-void TFrmmain::OpenModeless(QWidget* window) {
-  window->setAttribute(Qt::WA_DeleteOnClose);
-  window->show();
+  shown->exec();
 }
 
 QWidget* TFrmmain::ModalInstance(Command command) const {
