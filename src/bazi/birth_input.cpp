@@ -63,8 +63,11 @@ BirthInputResult ReadBirthInput(const PanelInput& panel) {
   input.lunar = calendar::SolarToLunar(DayNumber(input.date));
 
   // The hour is the number after the branch and its blank: GBK bytes 4-5.
+  // Anything beyond them ("午 123") or a missing blank ("午12") would make those
+  // bytes a different number than the one typed, so such items are refused.
   const std::string hourText = Trim(GbkSubstring(hourItem, 4, 2));
-  if (!ParseDigits(hourText, 2, input.hour) || input.hour > 23)
+  const bool wellFormed = GbkSubstring(hourItem, 3, 1) == " " && GbkByteLength(hourItem) <= 5;
+  if (!wellFormed || !ParseDigits(hourText, 2, input.hour) || input.hour > 23)
     return Problem(ReportOutcome::Error("出生时辰无效：" + hourItem + "（小时须在 0 至 23 之间，例如“午 12”）"));
   if (!ParseDigits(minuteText, 2, input.minute) || input.minute > 59)
     return Problem(ReportOutcome::Error("出生分钟无效：" + (minuteText.empty() ? std::string("未填写") : minuteText) +

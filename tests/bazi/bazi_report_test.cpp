@@ -260,6 +260,9 @@ TEST(BaziReport, InputProblemsGiveOneMessageAndNoLines) {
       {Panel(1, "男", "1980", "13", "1", "子 0", "0"), ReportOutcome::Kind::Error, "农历日期无效：1980年13月1日"},
       {Panel(0, "男", "1980", "1", "1", "子 25", "0"), ReportOutcome::Kind::Error, "出生时辰无效：子 25"},
       {Panel(0, "男", "1980", "1", "1", "12", "0"), ReportOutcome::Kind::Error, "出生时辰无效：12"},
+      // Bytes 4-5 of these would read 12 and 2: not the hours typed.
+      {Panel(0, "男", "1980", "1", "1", "午 123", "0"), ReportOutcome::Kind::Error, "出生时辰无效：午 123"},
+      {Panel(0, "男", "1980", "1", "1", "午12", "0"), ReportOutcome::Kind::Error, "出生时辰无效：午12"},
       {Panel(0, "男", "1980", "1", "1", "子 0", "60"), ReportOutcome::Kind::Error, "出生分钟无效：60"},
       {Panel(0, "男", "1980", "1", "1", "子 0", ""), ReportOutcome::Kind::Error, "出生分钟无效：未填写"},
   };
