@@ -18,36 +18,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using qk::test::CliRun;
-using qk::test::Slurp;
+using qk::test::RunProgram;
 
 const fs::path kBuiltDir = fs::path(QIANKUN_CLI_PATH).parent_path();
 const char* const kFiles[] = {"dream.dll", "KunFile.dll", "KunBirth.dll", "Tgcode.dll"};
-
-// Runs `program` with arguments; a run that takes longer than 60 s is killed.
-CliRun RunProgram(const fs::path& program, const std::vector<std::string>& args, const fs::path& scratch) {
-  const fs::path out = scratch / "out", err = scratch / "err";
-  std::fflush(nullptr);
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    std::freopen("/dev/null", "rb", stdin);
-    std::freopen(out.c_str(), "wb", stdout);
-    std::freopen(err.c_str(), "wb", stderr);
-    ::alarm(60);
-    std::vector<std::string> copies = args;
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (auto& a : copies) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    ::execv(program.c_str(), argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  CliRun run;
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  run.out = Slurp(out);
-  run.err = Slurp(err);
-  return run;
-}
 
 enum class Damage { Missing, Empty, Truncated, NotADatabase, TableDropped };
 
@@ -62,7 +36,7 @@ class DamagedDataCli : public ::testing::Test {
   void SetUp() override {
     dir_ = fs::temp_directory_path() / ("qk_damaged_cli_" + std::to_string(::getpid()));
     fs::remove_all(dir_);
-    fs::create_directories(dir_ / "scratch");
+    fs::create_directories(dir_);
     fs::copy_file(QIANKUN_CLI_PATH, dir_ / "qiankun-cli");
     for (const char* file : kFiles) fs::create_symlink(kBuiltDir / file, dir_ / file);
   }
@@ -91,7 +65,7 @@ class DamagedDataCli : public ::testing::Test {
     }
   }
 
-  CliRun Run(const std::vector<std::string>& args) { return RunProgram(dir_ / "qiankun-cli", args, dir_ / "scratch"); }
+  CliRun Run(const std::vector<std::string>& args) { return RunProgram((dir_ / "qiankun-cli").string(), args); }
 
   fs::path dir_;
 };

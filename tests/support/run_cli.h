@@ -26,8 +26,10 @@ inline std::string Slurp(const std::filesystem::path& path) {
   return text.str();
 }
 
-inline CliRun RunCli(const std::vector<std::string>& args, const std::string& input = {},
-                     const std::string& workingDirectory = {}) {
+// Runs `program` with arguments, standard input and working directory; a run
+// that takes longer than 60 s is killed.
+inline CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& input = {}, const std::string& workingDirectory = {}) {
   namespace fs = std::filesystem;
   const fs::path dir = fs::temp_directory_path() / ("qkcli_" + std::to_string(::getpid()));
   fs::create_directories(dir);
@@ -40,9 +42,9 @@ inline CliRun RunCli(const std::vector<std::string>& args, const std::string& in
     std::freopen(in.c_str(), "rb", stdin);
     std::freopen(out.c_str(), "wb", stdout);
     std::freopen(err.c_str(), "wb", stderr);
+    ::alarm(60);
     std::vector<char*> argv;
-    std::string program = QIANKUN_CLI_PATH;
-    argv.push_back(program.data());
+    argv.push_back(const_cast<char*>(program.c_str()));
     std::vector<std::string> copies = args;
     for (auto& a : copies) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -57,6 +59,12 @@ inline CliRun RunCli(const std::vector<std::string>& args, const std::string& in
   run.err = Slurp(err);
   fs::remove_all(dir);
   return run;
+}
+
+// Runs the built qiankun-cli.
+inline CliRun RunCli(const std::vector<std::string>& args, const std::string& input = {},
+                     const std::string& workingDirectory = {}) {
+  return RunProgram(QIANKUN_CLI_PATH, args, input, workingDirectory);
 }
 
 }  // namespace qk::test
